@@ -27,7 +27,7 @@ inline constexpr int kDayDetailSlots = 10;
 
 class TAbsence {
   public:
-    TAbsence() { Clear(); }
+    TAbsence() = default;
 
     std::string code;
     std::string trackingCode;
@@ -41,7 +41,7 @@ class TAbsence {
     uint8_t countsCredit = 1;
     uint8_t inToolbox = 1;
 
-    void Clear();
+    void Clear() { *this = TAbsence(); }
     bool IsReserve(CrewGroup group) const;
     // endTime - startTime, wrapped into 0..1439.
     int32_t TimeAtWork() const;

@@ -49,7 +49,7 @@ using DayValues = std::array<int32_t, kHistorySlots>;
 
 class TPilot {
   public:
-    TPilot() { Clear(); }
+    TPilot() { dayPairing.fill(kDayFree); }
 
     std::string name;
     std::string phone1;
@@ -111,7 +111,9 @@ class TPilot {
     uint8_t rulesCurrent = 1;
     uint8_t exportSelected = 1;
 
-    void Clear();
+    // Every text empty, every number 0, dayPairing -1 on every day,
+    // rulesCurrent and exportSelected 1.
+    void Clear() { *this = TPilot(); }
     void CopyFrom(const TPilot& other) { *this = other; }
 
     bool IsPlaceholder() const { return employeeNumber == kPlaceholderEmployee; }
