@@ -45,7 +45,14 @@ bool LocalFileSystem::ReadFile(const std::string& path, std::string& contents) {
     if (!in) {
         return false;
     }
-    contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // libstdc++ throws from the stream buffer when read() fails (a folder, an
+    // I/O error) instead of setting badbit.
+    try {
+        contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        contents.clear();
+        return false;
+    }
     return !in.bad();
 }
 
