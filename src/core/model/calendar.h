@@ -57,7 +57,8 @@ class ScheduleCalendar {
     static Period DefaultPeriod(int month, int year);
 
     // Fills the calendar for the period. Refuses, with the message shown through
-    // `desktop`, a period of 32 days or more; nothing is changed then.
+    // `desktop`, a period of 32 days or more; nothing is changed then. An end
+    // before the start is refused the same way, without a message.
     bool SetPeriod(Date start, Date end, Desktop& desktop);
 
     // Fills entries dayCount..61 with the days after the period.
