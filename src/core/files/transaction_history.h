@@ -36,6 +36,14 @@ class TransactionHistory {
     const TAction& Front() const { return entries_.front(); }
     void DropFront();
     const std::deque<TAction>& Entries() const { return entries_; }
+    // Gives each entry the row `newRow` returns for it, so that entries keep
+    // naming the same employee after the roster is reordered.
+    template <typename RowMap>
+    void RemapRows(RowMap newRow) {
+        for (TAction& entry : entries_) {
+            entry.row = newRow(entry.row);
+        }
+    }
 
     // "%04d" count, then "%02d%04d%04d%04d" per entry, newest first.
     std::string ToText() const;

@@ -2,6 +2,7 @@
 // TSchedule: the month's schedule. The board owns exactly one for the whole
 // run; its tables are allocated once at their fixed capacities and never grow.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -103,6 +104,8 @@ class TSchedule : public ScheduleCalendar {
     // The base letter used in pairing names: the ninth character of the title.
     char BaseLetter() const { return scheduleTitle.size() > 8 ? scheduleTitle[8] : ' '; }
     int32_t SeatCount() const { return lastPairing + 1; }
+    // employeeCount limited to the table, for loops that index rows.
+    int RowsInUse() const { return std::clamp(employeeCount, 0, kMaxEmployees); }
 
     void ZeroData(bool employeesToo, bool pairingsToo);
     void DeleteAll();
@@ -110,10 +113,20 @@ class TSchedule : public ScheduleCalendar {
     void MarkTwoCaptainDays();
 
     // Roster edits; refusals are shown through `desktop` and change nothing.
+    // Positions address rows (1-based row numbers, placeholder rows included),
+    // so an insert may land at 1..employeeCount + 1. Insert and delete empty
+    // the undo history.
     RosterEditResult InsertEmployee(int position, const std::string& name, int64_t number,
                                     Desktop& desktop);
     bool DeleteEmployee(int row, Desktop& desktop);
-    void MoveEmployee(int from, int to);
+    // False when nothing moved: equal or out-of-range rows, or a placeholder source.
+    bool MoveEmployee(int from, int to);
+
+    // The rows the roster dialogs list: every row in use that is not a placeholder.
+    std::vector<int32_t> ListedRows() const;
 };
+
+// Where row `row` sits after MoveEmployee(from, to) moved a record.
+int32_t RowAfterMove(int32_t row, int32_t from, int32_t to);
 
 }  // namespace tallow
