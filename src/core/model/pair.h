@@ -74,15 +74,12 @@ class TPair {
     int OperatingDays(int32_t dayCount) const;
     // Sum of dailyHard over the pairing's length.
     int32_t TotalHard() const;
-};
 
-// Marks a seat assigned on a day, keeping the extra-crew sign.
-inline int32_t AssignedOperates(int32_t value) {
-    return value <= 0 ? -2 : 2;
-}
-// Marks a seat open again on a day, keeping the extra-crew sign.
-inline int32_t OpenedOperates(int32_t value) {
-    return value < 0 ? -1 : 1;
-}
+  private:
+    // Appends a validation message and marks the seat not valid.
+    void Report(std::string_view message);
+    // Fills dutyStartAt and layoverRest from the duty records of sourceText.
+    void ReadDutyRecords(std::string_view airportDetails);
+};
 
 }  // namespace tallow

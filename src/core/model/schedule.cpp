@@ -212,7 +212,8 @@ bool TSchedule::DeleteEmployee(int row, Desktop& desktop) {
         const int32_t seat = leaving.dayPairing[static_cast<size_t>(d)];
         if (seat >= 0 && seat <= lastSeat) {
             int32_t& value = pairings[static_cast<size_t>(seat)].operates[static_cast<size_t>(d)];
-            value = OpenedOperates(value);
+            // Unlike a removal, deleting a row treats a day marked 0 as an extra-crew day.
+            value = value <= 0 ? -1 : 1;
         }
     }
 

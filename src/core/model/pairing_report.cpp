@@ -1,0 +1,124 @@
+#include "core/model/pairing_report.h"
+
+#include <algorithm>
+
+#include "core/model/schedule.h"
+#include "core/model/text_format.h"
+#include "core/model/time_text.h"
+
+namespace tallow {
+
+namespace {
+
+constexpr size_t kLinePrefix = 5;  // "Pair "
+
+// Seats in use that the table can hold.
+int32_t SeatsInUse(const TSchedule& schedule) {
+    return std::clamp<int32_t>(schedule.lastPairing + 1, 0,
+                               static_cast<int32_t>(schedule.pairings.size()));
+}
+
+int32_t PeriodDays(const TSchedule& schedule) {
+    return std::clamp<int32_t>(schedule.dayCount, 0, kPairDays);
+}
+
+// The part of a seat's credit that falls inside the period when it starts on
+// period day `day`: the whole credit, or only the daily credits of the days
+// before the period ends.
+int64_t CreditInPeriod(const TPair& seat, int32_t dayCount, int32_t day) {
+    if (dayCount >= seat.lengthDays + day) {
+        return seat.totalCredit;
+    }
+    const int32_t daysInside = std::clamp<int32_t>(dayCount - day, 0, kPairDays);
+    int64_t sum = 0;
+    for (int32_t k = 0; k < daysInside; ++k) {
+        sum += seat.dailyCredit[static_cast<size_t>(k)];
+    }
+    return sum;
+}
+
+}  // namespace
+
+std::string AverageCreditPerDay(const TSchedule& schedule) {
+    int64_t credit = 0;
+    int64_t days = 0;
+    const int32_t dayCount = PeriodDays(schedule);
+    for (int32_t s = 0; s < SeatsInUse(schedule); ++s) {
+        const TPair& seat = schedule.pairings[static_cast<size_t>(s)];
+        for (int32_t d = 0; d < dayCount; ++d) {
+            if (seat.operates[static_cast<size_t>(d)] != kOperatesNot) {
+                credit += seat.totalCredit;
+                days += seat.lengthDays;
+            }
+        }
+    }
+    // Operating seats of length 0 are invalid but must not divide by zero.
+    const int64_t average = days == 0 ? 0 : credit / days;
+    return Format("%d:%02d", static_cast<int>(average / 60), static_cast<int>(average % 60));
+}
+
+std::vector<std::string> PairingReportLines(TSchedule& schedule) {
+    std::vector<std::string> lines;
+    lines.push_back(Format("Number of Pairings %d  Average Pairing Credit per day is %s",
+                           schedule.lastPairing + 1, AverageCreditPerDay(schedule).c_str()));
+    lines.insert(lines.end(), {"", "====== Pairing Warnings Report ======", ""});
+
+    const int32_t seats = SeatsInUse(schedule);
+    for (int32_t s = 0; s < seats; ++s) {
+        TPair& seat = schedule.pairings[static_cast<size_t>(s)];
+        seat.Validate(schedule.dayCount, schedule.airportDetails);
+        if (seat.valid == 0) {
+            lines.push_back(Format("Pair %04d  %s", seat.number, seat.validationText.c_str()));
+        }
+    }
+
+    lines.insert(lines.end(), {"", "====== End of Pairing Warnings ======", "",
+                               "====== Begin Pairing Report ======"});
+    const std::string month(schedule.MonthNameText());
+    const std::string year(schedule.YearText());
+    lines.push_back(Format("Pairing Report for %s %s Carry Over Removed from Running Total",
+                           month.c_str(), year.c_str()));
+
+    const int32_t dayCount = PeriodDays(schedule);
+    int64_t runningTotal = 0;
+    int64_t totalWithCarryOver = 0;
+    for (int32_t s = 0; s < seats; ++s) {
+        const TPair& seat = schedule.pairings[static_cast<size_t>(s)];
+        for (int32_t d = 0; d < dayCount; ++d) {
+            if (seat.operates[static_cast<size_t>(d)] != kOperatesNot) {
+                runningTotal += CreditInPeriod(seat, dayCount, d);
+                totalWithCarryOver += seat.totalCredit;
+            }
+        }
+        lines.push_back(Format("Pair %04d  Credit %s  Hard %s  OPER %02d  Running Total %d:%02d",
+                               seat.number, FormatTime(seat.totalCredit, false, true).c_str(),
+                               FormatTime(seat.TotalHard(), false, true).c_str(),
+                               seat.OperatingDays(dayCount), static_cast<int>(runningTotal / 60),
+                               static_cast<int>(runningTotal % 60)));
+    }
+    lines.push_back(Format("Total Hours including Carry Over %d:%02d",
+                           static_cast<int>(totalWithCarryOver / 60),
+                           static_cast<int>(totalWithCarryOver % 60)));
+    return lines;
+}
+
+int32_t PairingReportSeat(const TSchedule& schedule, std::string_view line) {
+    if (line.size() <= kLinePrefix) {
+        return -1;
+    }
+    size_t consumed = 0;
+    const int32_t number = LeadingInt(line.substr(kLinePrefix), &consumed);
+    // Header and total lines carry no number there; they must not select a
+    // seat numbered 0.
+    if (consumed == 0) {
+        return -1;
+    }
+    for (int32_t s = 0; s < SeatsInUse(schedule); ++s) {
+        if (schedule.pairings[static_cast<size_t>(s)].number == number) {
+            return s;
+        }
+    }
+    return -1;
+}
+
+}  // namespace tallow
