@@ -15,6 +15,7 @@
 #include "core/model/calendar.h"
 #include "core/model/pair.h"
 #include "core/model/pilot.h"
+#include "core/model/schedule_observer.h"
 
 namespace tallow {
 
@@ -94,6 +95,9 @@ class TSchedule : public ScheduleCalendar {
     uint8_t filtersOn = 0;
     std::string filterOwner;
     EventLog logFile;
+    // The views showing this schedule; none while no window is attached.
+    ScheduleObserver* observer = nullptr;
+    ScheduleObserver& Observer() const { return observer ? *observer : NoScheduleObserver(); }
 
     std::array<uint8_t, 10> reservedFlags{};
     std::array<std::string, 3> reservedTexts;
