@@ -36,7 +36,8 @@ void TPilot::ParseHardTimeHistory() {
 
 int32_t TPilot::UpdateAbsentWholePeriod(int32_t dayCount) {
     const int days = PeriodDays(dayCount);
-    absentWholePeriod = 1;
+    // A schedule without a period yet has no days to be absent on.
+    absentWholePeriod = days > 0 ? 1 : 0;
     for (int d = 0; d < days; ++d) {
         if (!IsLongAbsence(dayCode[static_cast<size_t>(d)])) {
             absentWholePeriod = 0;

@@ -127,7 +127,8 @@ TEST_F(AbsentWholePeriodTest, DayCountOutsideTheTablesIsLimitedToThem) {
     EXPECT_EQ(pilot.UpdateAbsentWholePeriod(1000), 1);
     pilot.dayCode[61] = "";
     EXPECT_EQ(pilot.UpdateAbsentWholePeriod(1000), 0);
-    EXPECT_EQ(pilot.UpdateAbsentWholePeriod(-5), 1);
+    EXPECT_EQ(pilot.UpdateAbsentWholePeriod(-5), 0) << "no period, no absence";
+    EXPECT_EQ(pilot.UpdateAbsentWholePeriod(0), 0);
 }
 
 TEST(PilotTest, ReserveDayCountsOnlyInsideThePeriod) {
