@@ -4,11 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace tallow {
@@ -41,19 +40,45 @@ void SyncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 bool LocalFileSystem::ReadFile(const std::string& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    contents.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    // libstdc++ throws from the stream buffer when read() fails (a folder, an
-    // I/O error) instead of setting badbit.
-    try {
-        contents.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        contents.clear();
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
         return false;
     }
-    return !in.bad();
+    // The size is only a hint: a file that grows or shrinks while it is read
+    // is read to its real end.
+    std::string buffer(static_cast<size_t>(std::max<off_t>(info.st_size, 0)) + 1, '\0');
+    size_t filled = 0;
+    bool ok = true;
+    while (true) {
+        if (filled == buffer.size()) {
+            buffer.resize(buffer.size() * 2);
+        }
+        ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ok = false;
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<size_t>(got);
+    }
+    ::close(fd);
+    if (!ok) {
+        return false;
+    }
+    buffer.resize(filled);
+    contents = std::move(buffer);
+    return true;
 }
 
 WriteStatus LocalFileSystem::WriteFileAtomically(const std::string& path, std::string_view bytes) {
