@@ -3,18 +3,22 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/app/settings.h"
 #include "core/import/extract_line_reader.h"
 #include "core/import/pairing_import.h"
 #include "core/import/prg_records.h"
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
 #include "core/platform/desktop.h"
+#include "core/platform/file_system.h"
 
 namespace {
 
@@ -172,5 +176,46 @@ void PrgReadLines(benchmark::State& state) {
                             static_cast<int64_t>(text.size()));
 }
 BENCHMARK(PrgReadLines)->Unit(benchmark::kMillisecond);
+
+// The same two cases from a file on disk, as a scheduler runs them: the
+// import opens and reads the file itself, the floor reads it line by line.
+const std::string& FullMonthPrgFile() {
+    static const std::string path = [] {
+        std::string name = "/tmp/tallow_bench_month.PRG";
+        std::ofstream(name, std::ios::binary) << FullMonthPrg();
+        return name;
+    }();
+    return path;
+}
+
+void PrgImportFromFile(benchmark::State& state) {
+    const std::string& path = FullMonthPrgFile();
+    auto schedule = CabinSchedule();
+    QuietDesktop desktop;
+    Settings settings("/tmp/tallow_bench_tallow.ini", LocalFiles(), "/tmp/");
+    for (auto _ : state) {
+        PairingImportResult result =
+            LoadPairingFile(*schedule, path, "", true, desktop, LocalFiles(), settings);
+        benchmark::DoNotOptimize(result);
+    }
+    if (schedule->SeatCount() != kMaxPairings) {
+        state.SkipWithError("the file did not fill the seats");
+    }
+}
+BENCHMARK(PrgImportFromFile)->Unit(benchmark::kMillisecond);
+
+void PrgReadLinesFromFile(benchmark::State& state) {
+    const std::string& path = FullMonthPrgFile();
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::string line;
+        size_t bytes = 0;
+        while (std::getline(in, line)) {
+            bytes += line.size();
+        }
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(PrgReadLinesFromFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
