@@ -38,9 +38,10 @@ int64_t ReadPosition(std::string_view content, std::string_view line) {
     return static_cast<int64_t>(position);
 }
 
-// Reads every line into the reader, with the progress set from the read
-// position before each line is handled.
-PrgLineResult ReadLines(PrgReader& reader, std::string_view content, ProgressDialog& progress) {
+// Reads every line into the reader and the summary, with the progress set
+// from the read position before each line is handled.
+PrgLineResult ReadLines(PrgReader& reader, SegmentSummary& summary, std::string_view content,
+                        ProgressDialog& progress) {
     ExtractLineReader lines(content, kPrgLineLength);
     std::string_view line;
     int64_t shown = -1;
@@ -52,6 +53,7 @@ PrgLineResult ReadLines(PrgReader& reader, std::string_view content, ProgressDia
         if (status == LineStatus::TooLong) {
             return PrgLineResult::Failed;
         }
+        summary.Add(line);
         const int64_t value =
             ReadPosition(content, line) * 100 / static_cast<int64_t>(content.size());
         // The same value again would change nothing on screen.
@@ -60,17 +62,23 @@ PrgLineResult ReadLines(PrgReader& reader, std::string_view content, ProgressDia
             shown = value;
         }
         const PrgLineResult result = reader.Read(line);
+        if (result == PrgLineResult::TableFull) {
+            // The summary covers the whole file, the seats that did not fit included.
+            while (lines.Next(line) == LineStatus::Line) {
+                summary.Add(line);
+            }
+        }
         if (result != PrgLineResult::Read) {
             return result;
         }
     }
 }
 
-PrgLineResult ReadAll(PrgReader& reader, std::string_view content, ProgressDialog& progress,
-                      Desktop& desktop) {
+PrgLineResult ReadAll(PrgReader& reader, SegmentSummary& summary, std::string_view content,
+                      ProgressDialog& progress, Desktop& desktop) {
     WaitCursor wait(desktop);
     try {
-        return ReadLines(reader, content, progress);
+        return ReadLines(reader, summary, content, progress);
     } catch (const std::bad_alloc&) {
         return PrgLineResult::Failed;
     }
@@ -118,7 +126,8 @@ PairingImportResult ImportPairingText(TSchedule& schedule, std::string_view cont
     ProgressDialog progress(desktop, "Loading PRG Pairings", "Completed %d of %d", 0, 100);
     schedule.segmentSummary.clear();
     PrgReader reader(schedule, selection);
-    const PrgLineResult read = ReadAll(reader, content, progress, desktop);
+    SegmentSummary summary;
+    const PrgLineResult read = ReadAll(reader, summary, content, progress, desktop);
     if (read == PrgLineResult::Failed) {
         DropSeats(schedule, reader.Stored());
         ShowInfo(desktop,
@@ -159,7 +168,7 @@ PairingImportResult ImportPairingText(TSchedule& schedule, std::string_view cont
     schedule.FindClockChange();
     AdjustForClockChange(schedule);
     schedule.modified = 1;
-    schedule.segmentSummary = BuildSegmentSummary(content);
+    schedule.segmentSummary = summary.Text();
     result.loaded = !tableFull;
     return result;
 }
@@ -167,7 +176,11 @@ PairingImportResult ImportPairingText(TSchedule& schedule, std::string_view cont
 PairingImportResult LoadPairingFile(TSchedule& schedule, const std::string& path,
                                     std::string_view code, bool skipEquipment, Desktop& desktop,
                                     FileSystem& files, Settings& settings) {
-    settings.SetText(keys::LastPRGPath, FolderOf(path));
+    // Rewriting the settings file with the folder it already holds costs a disk flush.
+    const std::string folder = FolderOf(path);
+    if (settings.Text(keys::LastPRGPath) != folder) {
+        settings.SetText(keys::LastPRGPath, folder);
+    }
     std::string content;
     if (!files.ReadFile(path, content)) {
         ShowInfo(desktop, path, "Unable to Open File", MessageIcon::Stop);

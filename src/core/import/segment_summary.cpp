@@ -31,9 +31,11 @@ uint64_t Packed(std::string_view text) {
     return key;
 }
 
-class SummaryTable {
+}  // namespace
+
+class SegmentSummary::Table {
   public:
-    SummaryTable() { rowOf_.reserve(2 * kMaxCityPairs); }
+    Table() { rowOf_.reserve(2 * kMaxCityPairs); }
 
     // False when the record would need a city pair or code beyond the limits.
     bool Add(std::string_view departure, std::string_view arrival, std::string_view code,
@@ -111,28 +113,37 @@ class SummaryTable {
     std::vector<Cell> cells_ = std::vector<Cell>(kMaxCityPairs * kMaxColumnCodes);
 };
 
-}  // namespace
+SegmentSummary::SegmentSummary() : table_(std::make_unique<Table>()) {}
+
+SegmentSummary::~SegmentSummary() = default;
+
+void SegmentSummary::Add(std::string_view line) {
+    if (stopped_ || line.size() < kShortestLine ||
+        (line[0] != kPrgLeg && line[0] != kPrgDeadhead)) {
+        return;
+    }
+    const std::string_view code = ColumnText(line, kColumnCode);
+    const bool added = line[0] == kPrgLeg
+                           ? table_->Add(ColumnText(line, prg_leg::kDeparture),
+                                         ColumnText(line, prg_leg::kArrival), code,
+                                         ColumnInt(line, prg_leg::kBlockTime), false)
+                           : table_->Add(ColumnText(line, prg_deadhead::kDeparture),
+                                         ColumnText(line, prg_deadhead::kArrival), code, 0, true);
+    stopped_ = !added;
+}
+
+std::string SegmentSummary::Text() const {
+    return table_->Text();
+}
 
 std::string BuildSegmentSummary(std::string_view content) {
-    SummaryTable table;
+    SegmentSummary summary;
     ExtractLineReader lines(content, kPrgLineLength);
     std::string_view line;
     while (lines.Next(line) == LineStatus::Line) {
-        if (line.size() < kShortestLine || (line[0] != kPrgLeg && line[0] != kPrgDeadhead)) {
-            continue;
-        }
-        const std::string_view code = ColumnText(line, kColumnCode);
-        const bool added = line[0] == kPrgLeg
-                               ? table.Add(ColumnText(line, prg_leg::kDeparture),
-                                           ColumnText(line, prg_leg::kArrival), code,
-                                           ColumnInt(line, prg_leg::kBlockTime), false)
-                               : table.Add(ColumnText(line, prg_deadhead::kDeparture),
-                                           ColumnText(line, prg_deadhead::kArrival), code, 0, true);
-        if (!added) {
-            break;
-        }
+        summary.Add(line);
     }
-    return table.Text();
+    return summary.Text();
 }
 
 }  // namespace tallow

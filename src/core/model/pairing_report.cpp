@@ -1,6 +1,9 @@
 #include "core/model/pairing_report.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <utility>
 
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
@@ -37,6 +40,30 @@ int64_t CreditInPeriod(const TPair& seat, int32_t dayCount, int32_t day) {
     return sum;
 }
 
+// printf's "%0*d": the sign first, then zeros up to `width` characters.
+void AppendZeroPadded(std::string& text, int64_t value, size_t width) {
+    std::array<char, 24> digits{};
+    const char* end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value < 0 ? -value : value).ptr;
+    const auto count = static_cast<size_t>(end - digits.data());
+    const size_t used = count + (value < 0 ? 1 : 0);
+    if (value < 0) {
+        text += '-';
+    }
+    if (used < width) {
+        text.append(width - used, '0');
+    }
+    text.append(digits.data(), count);
+}
+
+// FormatTime(minutes, false, true) and "%d:%02d", written without printf: the
+// listing has a line per seat.
+void AppendHoursMinutes(std::string& text, int64_t minutes, size_t hourWidth) {
+    AppendZeroPadded(text, static_cast<int>(minutes / 60), hourWidth);
+    text += ':';
+    AppendZeroPadded(text, static_cast<int>(minutes % 60), 2);
+}
+
 }  // namespace
 
 std::string AverageCreditPerDay(const TSchedule& schedule) {
@@ -68,7 +95,11 @@ std::vector<std::string> PairingReportLines(TSchedule& schedule) {
         TPair& seat = schedule.pairings[static_cast<size_t>(s)];
         seat.Validate(schedule.dayCount, schedule.airportDetails);
         if (seat.valid == 0) {
-            lines.push_back(Format("Pair %04d  %s", seat.number, seat.validationText.c_str()));
+            std::string line = "Pair ";
+            AppendZeroPadded(line, seat.number, 4);
+            line += "  ";
+            line += seat.validationText;
+            lines.push_back(std::move(line));
         }
     }
 
@@ -90,11 +121,17 @@ std::vector<std::string> PairingReportLines(TSchedule& schedule) {
                 totalWithCarryOver += seat.totalCredit;
             }
         }
-        lines.push_back(Format("Pair %04d  Credit %s  Hard %s  OPER %02d  Running Total %d:%02d",
-                               seat.number, FormatTime(seat.totalCredit, false, true).c_str(),
-                               FormatTime(seat.TotalHard(), false, true).c_str(),
-                               seat.OperatingDays(dayCount), static_cast<int>(runningTotal / 60),
-                               static_cast<int>(runningTotal % 60)));
+        std::string line = "Pair ";
+        AppendZeroPadded(line, seat.number, 4);
+        line += "  Credit ";
+        AppendHoursMinutes(line, seat.totalCredit, 2);
+        line += "  Hard ";
+        AppendHoursMinutes(line, seat.TotalHard(), 2);
+        line += "  OPER ";
+        AppendZeroPadded(line, seat.OperatingDays(dayCount), 2);
+        line += "  Running Total ";
+        AppendHoursMinutes(line, runningTotal, 0);
+        lines.push_back(std::move(line));
     }
     lines.push_back(Format("Total Hours including Carry Over %d:%02d",
                            static_cast<int>(totalWithCarryOver / 60),

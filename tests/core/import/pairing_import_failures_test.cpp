@@ -4,9 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "core/app/settings.h"
-#include "core/app/temp_folder.h"
 #include "core/import/pairing_import.h"
+#include "core/import/segment_summary.h"
 #include "prg_fixture.h"
+#include "support/temp_folder.h"
 
 namespace tallow::testing {
 namespace {
@@ -52,7 +53,7 @@ TEST(PairingImportFailures, AFileThatDoesNotStartWithAHeaderChangesNothing) {
 TEST(PairingImportFailures, AFileThatCannotBeOpenedIsNamedAndItsFolderRemembered) {
     auto schedule = LoadedSchedule();
     ScriptedDesktop desktop;
-    PrgFiles files;
+    MemoryFiles files;
     Settings settings("/config/tallow.ini", files, "/home/user");
     const PairingImportResult result =
         LoadPairingFile(*schedule, "/data/prg/JAN24.PRG", "V8", false, desktop, files, settings);
@@ -68,7 +69,7 @@ TEST(PairingImportFailures, AFileThatCannotBeOpenedIsNamedAndItsFolderRemembered
 TEST(PairingImportFailures, AFileThatOpensIsLoadedAndItsFolderRemembered) {
     auto schedule = LoadedSchedule();
     ScriptedDesktop desktop;
-    PrgFiles files;
+    MemoryFiles files;
     files.files["/data/prg/JAN24.PRG"] = Join(TwoDayPairing());
     Settings settings("/config/tallow.ini", files, "/home/user");
     const PairingImportResult result =
@@ -264,6 +265,16 @@ TEST(PairingImportTableFull, StopsAtTheNextHeaderOnce3000SeatsAreStored) {
         EXPECT_FALSE(result.pairingReport.empty());
         EXPECT_EQ(schedule->pairings[2999 - (c.seats == 2999 ? 1 : 0)].lengthDays, 2);
     }
+}
+
+TEST(PairingImportTableFull, SegmentSummaryCoversTheLinesAfterTheTableFilled) {
+    auto schedule = MonthSchedule();
+    ScriptedDesktop desktop;
+    const std::string content = TwoCaptainPairings(1500) + Join(TwoDayPairing("20240106", "V8102"));
+    ImportPairingText(*schedule, content, "V8", false, desktop);
+    ASSERT_EQ(schedule->SeatCount(), kMaxPairings);
+    EXPECT_EQ(schedule->segmentSummary, BuildSegmentSummary(content));
+    EXPECT_NE(schedule->segmentSummary.find("YVR-YYC"), std::string::npos);
 }
 
 TEST(PairingImportLog, WritesTheLoadAndEveryHeader) {
