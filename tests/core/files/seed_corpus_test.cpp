@@ -22,7 +22,7 @@ namespace {
 using testing::FileShape;
 using testing::ScheduleFile;
 
-const std::string kSeedFolder = TALLOW_FIXTURES_DIR "/../../fuzz/corpus/schedule_load";
+const std::string kSeedFolder = TALLOW_SOURCE_DIR "/fuzz/corpus/schedule_load";
 
 FileShape Shape(std::string tag, uint32_t streamVersion, int32_t rows) {
     FileShape shape;
