@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "../tests/support/over2448_literal.h"
 #include "core/model/schedule.h"
 #include "core/rules/duty_time_check.h"
 #include "core/rules/duty_timeline.h"
 #include "core/rules/duty_window.h"
+#include "support/over2448_literal.h"
 
 namespace {
 

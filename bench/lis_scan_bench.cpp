@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "../tests/support/lis_literal.h"
-#include "../tests/support/lis_sample.h"
 #include "core/import/lis_scan.h"
 #include "core/model/schedule.h"
+#include "support/lis_literal.h"
+#include "support/lis_sample.h"
 
 namespace {
 

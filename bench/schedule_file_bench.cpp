@@ -17,26 +17,11 @@
 #include "core/model/text_format.h"
 #include "core/platform/desktop.h"
 #include "core/platform/file_system.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 
 using namespace tallow;
-
-class QuietDesktop final : public Desktop {
-  public:
-    Answer ShowMessage(const Message&) override { return Answer::Ok; }
-    std::optional<std::string> ChooseOpenFile(const FileChooser&) override { return {}; }
-    std::vector<std::string> ChooseOpenFiles(const FileChooser&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const FileChooser&) override { return {}; }
-    void ShowList(const std::string&, const std::vector<std::string>&) override {}
-    std::unique_ptr<ProgressView> OpenProgress(const std::string&) override { return nullptr; }
-    void SetWaitCursor(bool) override {}
-    void Beep() override {}
-    bool SetClipboardText(const std::string&) override { return false; }
-    std::string ClipboardText() override { return {}; }
-    MailResult MailFile(const std::string&) override { return {}; }
-    bool StartCalculator() override { return false; }
-};
 
 void FillSeat(TPair& seat, int index) {
     seat.number = 8000 + index % 2000;

@@ -10,7 +10,7 @@
 #include "core/import/absences_import.h"
 #include "core/import/summary_list.h"
 #include "core/model/schedule.h"
-#include "quiet_desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 

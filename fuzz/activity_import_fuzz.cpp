@@ -17,7 +17,7 @@
 #include "core/import/summary_list.h"
 #include "core/model/airport_details.h"
 #include "core/model/schedule.h"
-#include "quiet_desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/import/bids_import.h"
 #include "core/import/summary_list.h"
 #include "core/model/schedule.h"
-#include "quiet_desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "../tests/support/lis_literal.h"
 #include "core/import/lis_scan.h"
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
+#include "support/lis_literal.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "core/import/pairing_import.h"
 #include "core/model/schedule.h"
-#include "quiet_desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "core/files/schedule_file.h"
 #include "core/model/schedule.h"
-#include "quiet_desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 

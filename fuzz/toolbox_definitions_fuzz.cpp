@@ -13,29 +13,12 @@
 #include "core/model/airport_details.h"
 #include "core/model/schedule.h"
 #include "core/platform/desktop.h"
+#include "support/quiet_desktop.h"
 
 namespace {
 
-class QuietDesktop final : public tallow::Desktop {
-  public:
-    tallow::Answer ShowMessage(const tallow::Message&) override { return tallow::Answer::No; }
-    std::optional<std::string> ChooseOpenFile(const tallow::FileChooser&) override { return {}; }
-    std::vector<std::string> ChooseOpenFiles(const tallow::FileChooser&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const tallow::FileChooser&) override { return {}; }
-    void ShowList(const std::string&, const std::vector<std::string>&) override {}
-    std::unique_ptr<tallow::ProgressView> OpenProgress(const std::string&) override {
-        return nullptr;
-    }
-    void SetWaitCursor(bool) override {}
-    void Beep() override {}
-    bool SetClipboardText(const std::string&) override { return false; }
-    std::string ClipboardText() override { return {}; }
-    tallow::MailResult MailFile(const std::string&) override { return {}; }
-    bool StartCalculator() override { return false; }
-};
-
 void Exercise(tallow::TSchedule& schedule, tallow::CrewGroup group, std::string_view text) {
-    static QuietDesktop desktop;
+    static tallow::QuietDesktop desktop;
     schedule.crewGroup = group;
     schedule.dstSpringDate = tallow::Date::FromDmy(10, 3, 2024);
     schedule.dstAutumnDate = tallow::Date::FromDmy(3, 11, 2024);

@@ -1,6 +1,6 @@
 #pragma once
-// A desktop for fuzz targets: says No to every question, cancels every
-// chooser, shows nothing and cannot write the clipboard.
+// A desktop for unattended runs (fuzz targets, benchmarks): says No to every question, cancels
+// every chooser, shows nothing and cannot write the clipboard.
 
 #include <memory>
 #include <optional>

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/scripted_desktop.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/app/app_paths.h"
 #include "core/app/custom_colors.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {

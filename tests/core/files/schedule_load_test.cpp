@@ -5,10 +5,11 @@
 
 #include "core/files/schedule_file.h"
 #include "core/model/schedule.h"
-#include "fake_files.h"
 #include "sample_records.h"
 #include "schedule_file_bytes.h"
+#include "support/memory_files.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {
@@ -204,7 +205,7 @@ TEST_F(ScheduleLoadTest, ForeignTagsAreRefused) {
 }
 
 TEST_F(ScheduleLoadTest, MissingOrEmptyFileCannotBeOpened) {
-    testing::FakeFiles files;
+    testing::MemoryFiles files;
     files.files["/blocks/EMPTY.jx2"] = "";
     for (const char* path : {"/blocks/NONE.jx2", "/blocks/EMPTY.jx2"}) {
         ScriptedDesktop d;
@@ -340,7 +341,7 @@ TEST_F(ScheduleLoadTest, CutFileOfAnOldVersionIsReported) {
 }
 
 TEST_F(ScheduleLoadTest, EventLogNamesEachStepSeatAndRow) {
-    testing::ScratchFolder folder;
+    testing::TempFolder folder;
     ASSERT_TRUE(schedule->logFile.Open(folder / "JXDebug.txt"));
     Load(ScheduleFile());
     schedule->logFile.Close();

@@ -9,16 +9,17 @@
 #include "core/files/schedule_file.h"
 #include "core/model/schedule.h"
 #include "core/platform/file_system.h"
-#include "fake_files.h"
 #include "sample_records.h"
+#include "support/memory_files.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {
 
-using testing::FakeFiles;
-using testing::ScratchFolder;
+using testing::MemoryFiles;
 using testing::ScriptedDesktop;
+using testing::TempFolder;
 
 constexpr const char* kCannotCreate =
     "Unable to create file. File may be Read Only or In use by Another Application. Use Save As "
@@ -106,7 +107,7 @@ TEST(ScheduleSaveTest, SaveLoadSaveKeepsEveryStoredFieldByteForByte) {
     auto original = ResetSchedule();
     FillDistinct(*original);
     const OpenWindows windows{true, false, true};
-    FakeFiles files;
+    MemoryFiles files;
     ScriptedDesktop desktop;
     ASSERT_TRUE(SaveSchedule(*original, "/m/JUN.jx2", FileKind::Working, files, desktop, windows));
     EXPECT_EQ(original->modified, 0);
@@ -224,7 +225,7 @@ class ScheduleSaveFailureTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(ScheduleSaveFailureTest, KeepsThePreviousFileAndTheModifiedMark) {
     auto schedule = ResetSchedule();
     FillDistinct(*schedule);
-    FakeFiles files;
+    MemoryFiles files;
     files.files["/m/JUN.jx2"] = "previous contents";
     files.failWith = GetParam().status;
     ScriptedDesktop desktop;
@@ -242,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, ScheduleSaveFailureTest,
                                            FailureCase{WriteStatus::WriteFailed, kWriteFailed}));
 
 TEST(ScheduleSaveTest, WritesARealFileThatLoadsBack) {
-    ScratchFolder folder;
+    TempFolder folder;
     auto schedule = ResetSchedule();
     FillDistinct(*schedule);
     ScriptedDesktop desktop;
@@ -259,7 +260,7 @@ TEST(ScheduleSaveTest, WritesARealFileThatLoadsBack) {
 }
 
 TEST(ScheduleSaveTest, MissingFolderCannotBeCreated) {
-    ScratchFolder folder;
+    TempFolder folder;
     auto schedule = ResetSchedule();
     schedule->modified = 1;
     ScriptedDesktop desktop;
@@ -294,7 +295,7 @@ class FileSizeLimit {
 };
 
 TEST(ScheduleSaveTest, DiskFullLeavesThePreviousFileIntact) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path = folder / "JUN.jx2";
     ASSERT_EQ(LocalFiles().WriteFileAtomically(path, "previous contents"), WriteStatus::Ok);
     auto schedule = ResetSchedule();
@@ -315,10 +316,10 @@ TEST(ScheduleSaveTest, DiskFullLeavesThePreviousFileIntact) {
 }
 
 TEST(ScheduleSaveTest, EventLogMarksBeginAndEnd) {
-    ScratchFolder folder;
+    TempFolder folder;
     auto schedule = ResetSchedule();
     ASSERT_TRUE(schedule->logFile.Open(folder / "JXDebug.txt"));
-    FakeFiles files;
+    MemoryFiles files;
     ScriptedDesktop desktop;
     SaveSchedule(*schedule, "/m/A.jx2", FileKind::Working, files, desktop);
     files.failWith = WriteStatus::WriteFailed;

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "core/app/settings.h"
-#include "core/app/temp_folder.h"
 #include "core/import/prior_pairing_extract.h"
 #include "core/model/airport_details.h"
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
 #include "extract_fixture.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {

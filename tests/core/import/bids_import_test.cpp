@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "core/app/temp_folder.h"
 #include "core/import/bid_csv.h"
 #include "core/model/date.h"
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
 #include "extract_fixture.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {

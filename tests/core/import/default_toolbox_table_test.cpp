@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "core/app/event_log.h"
-#include "core/files/fake_files.h"
 #include "core/model/time_text.h"
+#include "support/memory_files.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {
@@ -77,7 +78,7 @@ TEST(DefaultToolboxTable, RowsOfOneCrewKindAreNotFoundForTheOther) {
 }
 
 TEST(DefaultToolboxTable, ShortPilotRowsAreLoggedAndSkipped) {
-    testing::ScratchFolder folder;
+    testing::TempFolder folder;
     const std::string logPath = folder / "log.txt";
     EventLog log;
     ASSERT_TRUE(log.Open(logPath));

@@ -1,43 +1,14 @@
 #pragma once
-// Helpers for the extract importer tests: files held in memory, and
-// fixed-column lines built field by field.
+// Helpers for the extract importer tests: fixed-column lines built field
+// by field (and the in-memory files they are read from).
 
 #include <map>
 #include <string>
 #include <string_view>
 
-#include "core/platform/file_system.h"
+#include "support/memory_files.h"
 
 namespace tallow::testing {
-
-class MemoryFiles final : public FileSystem {
-  public:
-    bool ReadFile(const std::string& path, std::string& contents) override {
-        auto found = files.find(path);
-        if (found == files.end()) {
-            return false;
-        }
-        contents = found->second;
-        return true;
-    }
-    WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes) override {
-        files[path] = std::string(bytes);
-        return WriteStatus::Ok;
-    }
-    bool Exists(const std::string& path) override { return files.count(path) != 0; }
-    bool MakeDirectories(const std::string&) override { return true; }
-    bool Rename(const std::string& from, const std::string& to) override {
-        auto found = files.find(from);
-        if (found == files.end()) {
-            return false;
-        }
-        files[to] = found->second;
-        files.erase(found);
-        return true;
-    }
-
-    std::map<std::string, std::string> files;
-};
 
 // A line of blanks of the given length with `text` written from `column`.
 class FixedLine {

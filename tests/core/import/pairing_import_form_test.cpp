@@ -49,7 +49,7 @@ class LoadPairsOnlyFormTest : public ::testing::Test {
 
     std::unique_ptr<TSchedule> schedule = MonthSchedule();
     ScriptedDesktop desktop;
-    PrgFiles files;
+    MemoryFiles files;
     Settings settings{"/config/tallow.ini", files, "/home/user"};
     std::vector<std::string> events;
 };

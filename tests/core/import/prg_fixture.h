@@ -11,32 +11,10 @@
 
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
-#include "core/platform/file_system.h"
+#include "support/memory_files.h"
 #include "support/scripted_desktop.h"
 
 namespace tallow::testing {
-
-// Files held in memory.
-class PrgFiles final : public FileSystem {
-  public:
-    bool ReadFile(const std::string& path, std::string& contents) override {
-        auto found = files.find(path);
-        if (found == files.end()) {
-            return false;
-        }
-        contents = found->second;
-        return true;
-    }
-    WriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes) override {
-        files[path] = std::string(bytes);
-        return WriteStatus::Ok;
-    }
-    bool Exists(const std::string& path) override { return files.count(path) != 0; }
-    bool MakeDirectories(const std::string&) override { return true; }
-    bool Rename(const std::string&, const std::string&) override { return false; }
-
-    std::map<std::string, std::string> files;
-};
 
 // Writes `text` from `column`, growing the line with blanks as needed.
 inline void PutAt(std::string& line, size_t column, std::string_view text) {

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/app/settings.h"
-#include "core/app/temp_folder.h"
 #include "core/model/schedule.h"
 #include "extract_fixture.h"
 #include "support/scripted_desktop.h"
+#include "support/temp_folder.h"
 
 namespace tallow {
 namespace {

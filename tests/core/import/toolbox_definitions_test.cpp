@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "core/app/settings.h"
-#include "core/files/fake_files.h"
 #include "core/model/airport_details.h"
 #include "core/model/schedule.h"
+#include "support/memory_files.h"
 #include "support/scripted_desktop.h"
 
 namespace tallow {
 namespace {
 
-using testing::FakeFiles;
+using testing::MemoryFiles;
 using testing::ScriptedDesktop;
 
 constexpr const char* kCorrupt = "Error Loading Absences. File may be Currupt";
@@ -367,7 +367,7 @@ class ToolboxFileCommand : public ::testing::Test {
 
     TSchedule schedule_;
     ScriptedDesktop desktop_;
-    FakeFiles files_;
+    MemoryFiles files_;
     Settings settings_{"/config/tallow.ini", files_, "/home/scheduler"};
 };
 
