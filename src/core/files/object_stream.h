@@ -161,6 +161,21 @@ class ObjectReader {
                    : Byte(at, 0) | Byte(at, 1) << 8 | Byte(at, 2) << 16 | Byte(at, 3) << 24;
     }
     uint8_t ReadFlag() { return ReadWord32() != 0 ? 1 : 0; }
+    // Reads out.size() words as ReadWord does, with one bounds check for the
+    // whole run when it is all there: records hold long runs of words.
+    void ReadWords(std::span<int32_t> out) {
+        const size_t bytes = out.size() * 4;
+        if constexpr (std::endian::native == std::endian::little) {
+            if (version_ != 0 && Good() && bytes <= Remaining()) {
+                std::memcpy(out.data(), bytes_.data() + position_, bytes);
+                position_ += bytes;
+                return;
+            }
+        }
+        for (int32_t& word : out) {
+            word = ReadWord();
+        }
+    }
     // Fills `out`; with zeros when the stream cannot deliver all of it.
     void ReadBytes(std::span<char> out) {
         const char* at = Take(out.size());
@@ -172,6 +187,18 @@ class ObjectReader {
     }
     // Replaces `text`; empty for a null text or after a failure.
     void ReadText(std::string& text) {
+        // Most texts of a record are short and whole: one check for length and bytes.
+        if constexpr (std::endian::native == std::endian::little) {
+            if (version_ > 256 && Good() && Remaining() >= 4) {
+                uint32_t length = 0;
+                std::memcpy(&length, bytes_.data() + position_, 4);
+                if (length != 0xFFFFFFFF && length <= Remaining() - 4) {
+                    text.assign(bytes_.data() + position_ + 4, length);
+                    position_ += 4 + static_cast<size_t>(length);
+                    return;
+                }
+            }
+        }
         bool null = false;
         size_t length = TextLength(null);
         const char* at = null ? nullptr : Take(length);

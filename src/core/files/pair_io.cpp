@@ -1,5 +1,7 @@
 #include "core/files/record_io.h"
 
+#include <array>
+
 #include <cstdint>
 
 namespace tallow {
@@ -18,9 +20,7 @@ void WriteDays(ObjectWriter& out, const PairDays& values) {
 }
 
 void ReadDays(ObjectReader& in, PairDays& values) {
-    for (int32_t& value : values) {
-        value = in.ReadWord();
-    }
+    in.ReadWords(values);
 }
 
 }  // namespace
@@ -66,11 +66,13 @@ void ReadPair(ObjectReader& in, TPair& pair) {
         pair.number = in.ReadWord();
         pair.valid = in.ReadWord() != 0 ? 1 : 0;
         ReadDays(in, pair.operates);
+        std::array<int32_t, 4 * kPairDays> daily{};
+        in.ReadWords(daily);
         for (size_t k = 0; k < kPairDays; ++k) {
-            pair.dailyStart[k] = in.ReadWord();
-            pair.dailyDuty[k] = in.ReadWord();
-            pair.dailyCredit[k] = in.ReadWord();
-            pair.dailyHard[k] = in.ReadWord();
+            pair.dailyStart[k] = daily[4 * k];
+            pair.dailyDuty[k] = daily[4 * k + 1];
+            pair.dailyCredit[k] = daily[4 * k + 2];
+            pair.dailyHard[k] = daily[4 * k + 3];
         }
         in.ReadText(pair.displayText);
         in.ReadText(pair.route);

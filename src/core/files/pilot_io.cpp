@@ -92,9 +92,11 @@ void ReadPilot(ObjectReader& in, TPilot& pilot) {
             in.ReadText(pilot.dayCode[i]);
             in.ReadText(pilot.dayCrewCode[i]);
             in.ReadText(pilot.historyCode[i]);
+            std::array<int32_t, 2 * kHistorySlots> pairs{};
+            in.ReadWords(pairs);
             for (size_t j = 0; j < kHistorySlots; ++j) {
-                pilot.history[i][j] = in.ReadWord();
-                pilot.dayDetail[i][j] = in.ReadWord();
+                pilot.history[i][j] = pairs[2 * j];
+                pilot.dayDetail[i][j] = pairs[2 * j + 1];
             }
         }
         in.ReadText(pilot.pairingFilterText);
