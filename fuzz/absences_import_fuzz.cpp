@@ -10,6 +10,7 @@
 #include "core/import/absences_import.h"
 #include "core/import/summary_list.h"
 #include "core/model/schedule.h"
+#include "fuzz_check.h"
 #include "support/quiet_desktop.h"
 
 namespace {
@@ -21,12 +22,6 @@ constexpr size_t kPairingRow = 1;
 constexpr size_t kPlaceholderRow = 4;
 constexpr size_t kPairingDays[] = {3, 40};
 constexpr int32_t kSeat = 7;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 TAbsence Code(const char* code, const char* tracking, int32_t credit, uint8_t countsCredit) {
     TAbsence entry;

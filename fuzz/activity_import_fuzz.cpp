@@ -17,6 +17,7 @@
 #include "core/import/summary_list.h"
 #include "core/model/airport_details.h"
 #include "core/model/schedule.h"
+#include "fuzz_check.h"
 #include "support/quiet_desktop.h"
 
 namespace {
@@ -25,12 +26,6 @@ using namespace tallow;
 
 constexpr int kRows = 6;
 constexpr size_t kPlaceholderRow = 4;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 TAbsence Code(const char* code, const char* tracking, int32_t credit, uint8_t containsDuty) {
     TAbsence entry;

@@ -13,6 +13,7 @@
 #include "core/import/bids_import.h"
 #include "core/import/summary_list.h"
 #include "core/model/schedule.h"
+#include "fuzz_check.h"
 #include "support/quiet_desktop.h"
 
 namespace {
@@ -23,12 +24,6 @@ constexpr int kRows = 5;
 constexpr size_t kPairingRow = 0;
 constexpr size_t kPairingDays[] = {2, 35};
 constexpr int32_t kSeat = 7;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 std::unique_ptr<TSchedule> MakeSchedule() {
     auto schedule = std::make_unique<TSchedule>();

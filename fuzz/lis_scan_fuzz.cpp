@@ -13,17 +13,12 @@
 #include "core/import/lis_scan.h"
 #include "core/model/schedule.h"
 #include "core/model/text_format.h"
+#include "fuzz_check.h"
 #include "support/lis_literal.h"
 
 namespace {
 
 using namespace tallow;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 struct SeatShape {
     const char* seriesCode;

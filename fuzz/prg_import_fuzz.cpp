@@ -9,17 +9,12 @@
 
 #include "core/import/pairing_import.h"
 #include "core/model/schedule.h"
+#include "fuzz_check.h"
 #include "support/quiet_desktop.h"
 
 namespace {
 
 using namespace tallow;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 std::unique_ptr<TSchedule> MakeSchedule(CrewGroup group, const char* title) {
     auto schedule = std::make_unique<TSchedule>();

@@ -8,16 +8,11 @@
 
 #include "core/import/roster_import.h"
 #include "core/model/schedule.h"
+#include "fuzz_check.h"
 
 namespace {
 
 using namespace tallow;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 void Exercise(TSchedule& schedule, CrewGroup group, const char* title, std::string_view text) {
     schedule.crewGroup = group;
