@@ -94,7 +94,7 @@ std::optional<std::string> ScheduleBytes(const TSchedule& s, FileKind kind,
                                          const OpenWindows& windows) {
     // Counts are held to the tables' capacities so that the file always
     // matches what follows each count.
-    int32_t dayCount = std::clamp(s.dayCount, 0, kMaxPeriodDays);
+    int32_t dayCount = s.PeriodDays();
     int32_t employeeCount = std::clamp(s.employeeCount, 0, kMaxEmployees);
     int32_t lastPairing = std::clamp(s.lastPairing, -1, kMaxPairings - 1);
 

@@ -20,7 +20,7 @@ struct ListedDay {
 // Index of the first calendar day with that day of the month, in the period
 // or in the days after it; -1 when there is none.
 int FindCalendarDay(const ScheduleCalendar& calendar, const ListedDay& listed) {
-    const int periodDays = std::clamp(calendar.dayCount, 0, kMaxPeriodDays);
+    const int periodDays = calendar.PeriodDays();
     const int first = listed.nextMonth ? periodDays : 0;
     const int last = listed.nextMonth ? kCalendarDays : periodDays;
     for (int index = first; index < last; ++index) {

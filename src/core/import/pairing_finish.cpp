@@ -13,10 +13,6 @@ constexpr int32_t kDayMinutes = 1440;
 constexpr int32_t kContinuousTafbLimit = 900;
 constexpr int32_t kContinuousReleaseLimit = 120;
 
-int PeriodDays(const TSchedule& schedule) {
-    return std::clamp<int32_t>(schedule.dayCount, 0, kPairDays);
-}
-
 int32_t ClampedMinutes(int64_t minutes) {
     return static_cast<int32_t>(std::clamp<int64_t>(minutes, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
@@ -59,7 +55,7 @@ void FinishImportedSeat(TPair& seat) {
 }
 
 void ReconcileAssignments(TSchedule& schedule) {
-    const int days = PeriodDays(schedule);
+    const int days = schedule.PeriodDays();
     const int32_t seats = std::clamp<int32_t>(schedule.lastPairing + 1, 0, kMaxPairings);
     for (int row = 0; row < schedule.RowsInUse(); ++row) {
         TPilot& employee = schedule.employees[static_cast<size_t>(row)];
@@ -87,7 +83,7 @@ void AdjustForClockChange(TSchedule& schedule) {
     if (schedule.dstShift == 0) {
         return;
     }
-    const int days = PeriodDays(schedule);
+    const int days = schedule.PeriodDays();
     const int32_t seats = std::clamp<int32_t>(schedule.lastPairing + 1, 0, kMaxPairings);
     for (int32_t s = 0; s < seats; ++s) {
         TPair& seat = schedule.pairings[static_cast<size_t>(s)];

@@ -164,7 +164,7 @@ void PrgReader::MarkOperation(std::string_view line) {
     if (newPairing_) {
         startDay_ = DayNumber(date);
     }
-    const int days = std::clamp<int32_t>(schedule_.dayCount, 0, kPairDays);
+    const int days = schedule_.PeriodDays();
     const CalendarDate wanted{date.day, date.month, date.year};
     for (int d = 0; d < days; ++d) {
         if (schedule_.days[static_cast<size_t>(d)] == wanted) {

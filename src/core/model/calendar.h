@@ -2,6 +2,7 @@
 // The calendar of the schedule period: its dates, weekday names, weekend
 // marks, the 31 days before it and the daylight-saving change inside it.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -67,6 +68,10 @@ class ScheduleCalendar {
     // Finds the daylight-saving change inside the period. False when the period
     // is named after March or November and no change day was found.
     bool FindClockChange();
+
+    // dayCount limited to what a period can hold: the bound of every loop over
+    // per-day tables, even when damaged data left dayCount out of range.
+    int PeriodDays() const { return std::clamp(dayCount, 0, kMaxPeriodDays); }
 
     std::string_view DayName(int day) const;
     std::string_view MonthNameText() const;

@@ -162,4 +162,16 @@ int32_t TPair::TotalHard() const {
     return static_cast<int32_t>(sum);
 }
 
+int64_t TPair::CreditInPeriod(int day, int32_t dayCount) const {
+    if (day + lengthDays <= dayCount) {
+        return totalCredit;
+    }
+    const int inside = std::clamp(dayCount - day, 0, kPairDays);
+    int64_t credit = 0;
+    for (int k = 0; k < inside; ++k) {
+        credit += dailyCredit[static_cast<size_t>(k)];
+    }
+    return credit;
+}
+
 }  // namespace tallow

@@ -72,6 +72,10 @@ class TPair {
 
     // Days of the period (d < dayCount) on which the seat starts.
     int OperatingDays(int32_t dayCount) const;
+    // The credit of a start on period day `day` that falls inside a period of
+    // `dayCount` days: the whole credit, or the daily credits of the days
+    // before the period ends.
+    int64_t CreditInPeriod(int day, int32_t dayCount) const;
     // Sum of dailyHard over the pairing's length.
     int32_t TotalHard() const;
 

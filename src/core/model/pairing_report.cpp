@@ -21,25 +21,6 @@ int32_t SeatsInUse(const TSchedule& schedule) {
                                static_cast<int32_t>(schedule.pairings.size()));
 }
 
-int32_t PeriodDays(const TSchedule& schedule) {
-    return std::clamp<int32_t>(schedule.dayCount, 0, kPairDays);
-}
-
-// The part of a seat's credit that falls inside the period when it starts on
-// period day `day`: the whole credit, or only the daily credits of the days
-// before the period ends.
-int64_t CreditInPeriod(const TPair& seat, int32_t dayCount, int32_t day) {
-    if (dayCount >= seat.lengthDays + day) {
-        return seat.totalCredit;
-    }
-    const int32_t daysInside = std::clamp<int32_t>(dayCount - day, 0, kPairDays);
-    int64_t sum = 0;
-    for (int32_t k = 0; k < daysInside; ++k) {
-        sum += seat.dailyCredit[static_cast<size_t>(k)];
-    }
-    return sum;
-}
-
 // printf's "%0*d": the sign first, then zeros up to `width` characters.
 void AppendZeroPadded(std::string& text, int64_t value, size_t width) {
     std::array<char, 24> digits{};
@@ -69,7 +50,7 @@ void AppendHoursMinutes(std::string& text, int64_t minutes, size_t hourWidth) {
 std::string AverageCreditPerDay(const TSchedule& schedule) {
     int64_t credit = 0;
     int64_t days = 0;
-    const int32_t dayCount = PeriodDays(schedule);
+    const int32_t dayCount = schedule.PeriodDays();
     for (int32_t s = 0; s < SeatsInUse(schedule); ++s) {
         const TPair& seat = schedule.pairings[static_cast<size_t>(s)];
         for (int32_t d = 0; d < dayCount; ++d) {
@@ -110,14 +91,14 @@ std::vector<std::string> PairingReportLines(TSchedule& schedule) {
     lines.push_back(Format("Pairing Report for %s %s Carry Over Removed from Running Total",
                            month.c_str(), year.c_str()));
 
-    const int32_t dayCount = PeriodDays(schedule);
+    const int32_t dayCount = schedule.PeriodDays();
     int64_t runningTotal = 0;
     int64_t totalWithCarryOver = 0;
     for (int32_t s = 0; s < seats; ++s) {
         const TPair& seat = schedule.pairings[static_cast<size_t>(s)];
         for (int32_t d = 0; d < dayCount; ++d) {
             if (seat.operates[static_cast<size_t>(d)] != kOperatesNot) {
-                runningTotal += CreditInPeriod(seat, dayCount, d);
+                runningTotal += seat.CreditInPeriod(d, dayCount);
                 totalWithCarryOver += seat.totalCredit;
             }
         }

@@ -103,7 +103,7 @@ void TSchedule::MarkTwoCaptainDays() {
     logFile.Write("FlagTwoCaptPairsBegin\n");
     ExtendCalendar();
     // operates[] holds only the pairing's first 31 days.
-    const int periodDays = std::clamp(dayCount, 0, kPairDays);
+    const int periodDays = PeriodDays();
     const int lastSeat = std::min(lastPairing, kPairingSlots - 1);
     if (crewGroup == CrewGroup::FirstOfficers) {
         for (int r = 0; r < RowsInUse(); ++r) {
@@ -206,7 +206,7 @@ bool TSchedule::DeleteEmployee(int row, Desktop& desktop) {
         return false;
     }
 
-    const int periodDays = std::clamp(dayCount, 0, kPairDays);
+    const int periodDays = PeriodDays();
     const int lastSeat = std::min(lastPairing, kPairingSlots - 1);
     for (int d = 0; d < periodDays; ++d) {
         const int32_t seat = leaving.dayPairing[static_cast<size_t>(d)];

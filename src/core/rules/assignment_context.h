@@ -29,7 +29,7 @@ inline bool IsSeat(const TSchedule& schedule, int pairing) {
 
 // Days of the period that the per-seat day tables hold.
 inline int PeriodDayCount(const TSchedule& schedule) {
-    return std::clamp(schedule.dayCount, 0, kPairDays);
+    return schedule.PeriodDays();
 }
 
 inline bool IsPeriodDay(const TSchedule& schedule, int day) {

@@ -31,15 +31,7 @@ void ReportTimeBank(const TSchedule& schedule) {
 }  // namespace
 
 int32_t CreditInsideMonth(const TPair& seat, int day, int32_t dayCount) {
-    if (day + seat.lengthDays <= dayCount) {
-        return seat.totalCredit;
-    }
-    const int inside = std::clamp(dayCount - day, 0, kPairDays);
-    int64_t credit = 0;
-    for (int k = 0; k < inside; ++k) {
-        credit += seat.dailyCredit[static_cast<size_t>(k)];
-    }
-    return Saturated(credit);
+    return Saturated(seat.CreditInPeriod(day, dayCount));
 }
 
 int32_t BlockCredit(TSchedule& schedule, Desktop& desktop, int row, bool payrollMode) {
@@ -58,7 +50,7 @@ int32_t BlockCredit(TSchedule& schedule, Desktop& desktop, int row, bool payroll
     int64_t timeBankUsed = 0;
     int64_t albCredit = 0;
 
-    const int days = std::clamp(schedule.dayCount, 0, kPairDays);
+    const int days = schedule.PeriodDays();
     for (int d = 0; d < days; ++d) {
         const auto entry = static_cast<size_t>(d);
         const int32_t held = employee.dayPairing[entry];

@@ -197,7 +197,7 @@ DutyTimeline::DutyTimeline() {
 }
 
 int MonthLength(const ScheduleCalendar& calendar) {
-    return std::clamp(calendar.dayCount, 0, kMaxPeriodDays);
+    return calendar.PeriodDays();
 }
 
 CalendarDate TimelineDate(const ScheduleCalendar& calendar, int t) {

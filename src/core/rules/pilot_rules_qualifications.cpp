@@ -35,14 +35,7 @@ void CheckPilotCredit(RuleLine& line) {
         if (pairing == nullptr) {
             continue;
         }
-        if (d + pairing->lengthDays > line.len) {
-            const int daysInMonth = std::min(line.len - d, DutyDays(*pairing));
-            for (int k = 0; k < daysInMonth; ++k) {
-                credit += pairing->dailyCredit[static_cast<size_t>(k)];
-            }
-        } else {
-            credit += pairing->totalCredit;
-        }
+        credit += pairing->CreditInPeriod(d, line.len);
     }
     const int32_t limit = line.schedule.setup[kCheckPilotMaxCredit];
     if (credit > limit) {

@@ -39,7 +39,7 @@ RuleLine::RuleLine(TSchedule& schedule_, int row_)
 }
 
 int MonthLength(const TSchedule& schedule) {
-    return std::clamp(schedule.dayCount, 0, kMaxPeriodDays);
+    return schedule.PeriodDays();
 }
 
 const TPair* PairingOn(const TSchedule& schedule, const TPilot& employee, int day) {
